@@ -1,0 +1,135 @@
+// The raster image's memory and the one-pixel line rule that draws into it.
+#include "platform/raster_image.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+bool CreateRasterImage(RasterImage& image, int width, int height, std::uint32_t colour) {
+  ReleaseRasterImage(image);
+  if (width <= 0 || height <= 0) return false;
+  const std::size_t stride = RasterRowBytes(width);
+  if (stride > kMaxImageBytes / static_cast<std::size_t>(height)) return false;
+  const std::size_t size = stride * static_cast<std::size_t>(height);
+  // No value-initialisation: the fill below is the only pass over the memory.
+  std::unique_ptr<std::uint8_t[]> pixels(new (std::nothrow) std::uint8_t[size]);
+  if (!pixels) return false;
+
+  const std::uint8_t blue = colour & 0xFF, green = (colour >> 8) & 0xFF,
+                     red = (colour >> 16) & 0xFF;
+  if (blue == green && green == red) {
+    std::memset(pixels.get(), blue, size);
+  } else {
+    std::uint8_t* row = pixels.get();
+    for (int x = 0; x < width; ++x) {
+      row[3 * x] = blue;
+      row[3 * x + 1] = green;
+      row[3 * x + 2] = red;
+    }
+    std::memset(row + 3 * static_cast<std::size_t>(width), 0,
+                stride - 3 * static_cast<std::size_t>(width));
+    for (int y = 1; y < height; ++y) std::memcpy(row + y * stride, row, stride);
+  }
+  image.width = width;
+  image.height = height;
+  image.stride = stride;
+  image.pixels = std::move(pixels);
+  return true;
+}
+
+void ReleaseRasterImage(RasterImage& image) {
+  image.pixels.reset();
+  image.width = image.height = 0;
+  image.stride = 0;
+}
+
+std::uint32_t RasterPixel(const RasterImage& image, int x, int y) {
+  const std::uint8_t* p = image.Row(y) + 3 * static_cast<std::size_t>(x);
+  return static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[1]) << 8 | p[0];
+}
+
+namespace {
+
+void SetPixel(RasterImage& image, int x, int y, std::uint32_t colour) {
+  std::uint8_t* p = image.Row(y) + 3 * static_cast<std::size_t>(x);
+  p[0] = colour & 0xFF;
+  p[1] = (colour >> 8) & 0xFF;
+  p[2] = (colour >> 16) & 0xFF;
+}
+
+// Moves the end (x0, y0) along the line to (x1, y1) until its `along` coordinate is
+// `edge`; the other coordinate is computed as a real and truncated toward zero.
+void MoveEndOntoEdge(long long& along0, long long& across0, long long along1, long long across1,
+                     long long edge) {
+  const double t = static_cast<double>(edge - along0) / static_cast<double>(along1 - along0);
+  const double across = static_cast<double>(across0) + t * static_cast<double>(across1 - across0);
+  across0 = static_cast<long long>(std::trunc(across));
+  along0 = edge;
+}
+
+// Clips the segment to lo ... hi along one axis; false when nothing of it is left.
+bool ClipAxis(long long& a0, long long& b0, long long& a1, long long& b1, long long lo,
+              long long hi) {
+  if ((a0 < lo && a1 < lo) || (a0 > hi && a1 > hi)) return false;
+  if (a0 < lo) MoveEndOntoEdge(a0, b0, a1, b1, lo);
+  if (a0 > hi) MoveEndOntoEdge(a0, b0, a1, b1, hi);
+  if (a1 < lo) MoveEndOntoEdge(a1, b1, a0, b0, lo);
+  if (a1 > hi) MoveEndOntoEdge(a1, b1, a0, b0, hi);
+  return true;
+}
+
+}  // namespace
+
+void DrawRasterLine(RasterImage& image, int x0, int y0, int x1, int y1, std::uint32_t colour) {
+  if (!image.pixels) return;
+  const int w = image.width, h = image.height;
+  if (y0 == y1) {
+    if (y0 < 0 || y0 >= h) return;
+    const int from = std::max(std::min(x0, x1), 0), to = std::min(std::max(x0, x1), w - 1);
+    for (int x = from; x <= to; ++x) SetPixel(image, x, y0, colour);
+    return;
+  }
+  if (x0 == x1) {
+    if (x0 < 0 || x0 >= w) return;
+    const int from = std::max(std::min(y0, y1), 0), to = std::min(std::max(y0, y1), h - 1);
+    for (int y = from; y <= to; ++y) SetPixel(image, x0, y, colour);
+    return;
+  }
+
+  // 64-bit ends: the differences of two ints do not fit an int.
+  long long ax = x0, ay = y0, bx = x1, by = y1;
+  if (!ClipAxis(ax, ay, bx, by, 0, w - 1)) return;
+  // An end moved onto a row lies between the two column-clipped ends, so it stays inside.
+  if (!ClipAxis(ay, ax, by, bx, 0, h - 1)) return;
+
+  const bool yMajor = std::llabs(by - ay) > std::llabs(bx - ax);
+  long long major0 = yMajor ? ay : ax, minor0 = yMajor ? ax : ay;
+  long long major1 = yMajor ? by : bx, minor1 = yMajor ? bx : by;
+  if (major0 > major1) {
+    std::swap(major0, major1);
+    std::swap(minor0, minor1);
+  }
+  const long long dMajor = major1 - major0, dMinor = std::llabs(minor1 - minor0);
+  const long long minorStep = minor1 > minor0 ? 1 : -1;
+  long long error = 2 * dMinor - dMajor;
+  long long major = major0, minor = minor0;
+  auto plot = [&] {
+    if (yMajor)
+      SetPixel(image, static_cast<int>(minor), static_cast<int>(major), colour);
+    else
+      SetPixel(image, static_cast<int>(major), static_cast<int>(minor), colour);
+  };
+  plot();
+  while (major < major1) {
+    ++major;
+    if (error >= 0) {
+      minor += minorStep;
+      error += 2 * (dMinor - dMajor);
+    } else {
+      error += 2 * dMinor;
+    }
+    plot();
+  }
+}
