@@ -97,39 +97,11 @@ void DrawRasterLine(RasterImage& image, int x0, int y0, int x1, int y1, std::uin
     for (int y = from; y <= to; ++y) SetPixel(image, x0, y, colour);
     return;
   }
-
   // 64-bit ends: the differences of two ints do not fit an int.
   long long ax = x0, ay = y0, bx = x1, by = y1;
   if (!ClipAxis(ax, ay, bx, by, 0, w - 1)) return;
   // An end moved onto a row lies between the two column-clipped ends, so it stays inside.
   if (!ClipAxis(ay, ax, by, bx, 0, h - 1)) return;
-
-  const bool yMajor = std::llabs(by - ay) > std::llabs(bx - ax);
-  long long major0 = yMajor ? ay : ax, minor0 = yMajor ? ax : ay;
-  long long major1 = yMajor ? by : bx, minor1 = yMajor ? bx : by;
-  if (major0 > major1) {
-    std::swap(major0, major1);
-    std::swap(minor0, minor1);
-  }
-  const long long dMajor = major1 - major0, dMinor = std::llabs(minor1 - minor0);
-  const long long minorStep = minor1 > minor0 ? 1 : -1;
-  long long error = 2 * dMinor - dMajor;
-  long long major = major0, minor = minor0;
-  auto plot = [&] {
-    if (yMajor)
-      SetPixel(image, static_cast<int>(minor), static_cast<int>(major), colour);
-    else
-      SetPixel(image, static_cast<int>(major), static_cast<int>(minor), colour);
-  };
-  plot();
-  while (major < major1) {
-    ++major;
-    if (error >= 0) {
-      minor += minorStep;
-      error += 2 * (dMinor - dMajor);
-    } else {
-      error += 2 * dMinor;
-    }
-    plot();
-  }
+  DrawRasterLineInside(image, static_cast<int>(ax), static_cast<int>(ay), static_cast<int>(bx),
+                       static_cast<int>(by), colour);
 }

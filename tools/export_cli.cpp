@@ -191,6 +191,13 @@ bool ParseExportArguments(const std::vector<std::u16string>& arguments, ExportRe
   }
   const SnowflakePlacement placement =
       PlaceSnowflake(request.clientWidth, request.clientHeight, scaleX, scaleY);
+  // With very different horizontal and vertical scales the margins can take the whole
+  // client area even in a window the program allows.
+  if (placement.n < 1) {
+    reason = u"the client area " + Decimal(request.clientWidth) + u"x" +
+             Decimal(request.clientHeight) + u" leaves no room for the image at this resolution";
+    return false;
+  }
   if (RasterRowBytes(placement.n) * static_cast<std::size_t>(placement.n) > kMaxImageBytes) {
     reason = u"an image of " + Decimal(placement.n) + u"x" + Decimal(placement.n) +
              u" pixels is too large; the largest has " + Decimal(kMaxImageBytes) + u" bytes";

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "export/base_name.h"
 #include "export/png_export.h"
 #include "export/svg_document.h"
 #include "geometry/snowflake_image.h"
@@ -80,6 +81,8 @@ TEST(ExportArguments, BadOnesAreRefusedWithAReason) {
       Words({u"--dpi", u"96", u"--dpi-x", u"96"}),
       Words({u"--dpi-x", u"120"}),
       Words({u"--client", u"1000000x1000000"}),  // no memory for such an image
+      // Scales far apart: the margins take the whole of a window the program allows.
+      Words({u"--client", u"3000x90", u"--dpi-x", u"960", u"--dpi-y", u"48"}),
       Words({u"--side", u"30000"}),
       Words({u"--frobnicate"}),
       Words({u"--svg=yes"}),
@@ -94,6 +97,58 @@ TEST(ExportArguments, BadOnesAreRefusedWithAReason) {
     EXPECT_FALSE(reason.empty());
     EXPECT_EQ(reason.find(u'\n'), std::u16string::npos);
   }
+}
+
+// The files of the exporter against the library's own render and exports, for windows
+// across depths, sizes and resolutions.
+TEST(ExportMain, WritesTheFilesOfTheRenderedWindow) {
+  const struct {
+    const char16_t* client;
+    int dpiX, dpiY;
+  } windows[] = {
+      {u"300x380", 96, 96}, {u"300x180", 96, 96}, {u"1000x777", 120, 120}, {u"700x500", 110, 144}};
+  for (const auto& window : windows) {
+    for (int depth = -5; depth <= 5; ++depth) {
+      TestFolder folder, reference;
+      const std::u16string dpiX = FormatSide(window.dpiX), dpiY = FormatSide(window.dpiY);
+      ASSERT_EQ(ExportMain({u"--depth", FormatSide(depth), u"--client", window.client, u"--dpi-x",
+                            dpiX, u"--dpi-y", dpiY, u"--out", folder.Path().u16string()}),
+                0);
+      const std::string client(window.client,
+                               window.client + std::char_traits<char16_t>::length(window.client));
+      const int w = std::stoi(client), h = std::stoi(client.substr(client.find('x') + 1));
+      const SnowflakePlacement p =
+          PlaceSnowflake(w, h, ScaleFromDpi(window.dpiX), ScaleFromDpi(window.dpiY));
+      RasterImage image;
+      OutlineList outline;
+      ASSERT_TRUE(CreateSnowflakeImage(image, outline, p.originX, p.originY, p.side, depth, p.n));
+      const std::u16string base = ExportBaseName(depth, p.n);
+      ASSERT_TRUE(ExportSvg(reference.Prefix(), base, outline, ChooseUiTexts(u"")).saved);
+      ASSERT_TRUE(ExportPng(image, reference.Prefix(), base, ChooseUiTexts(u"")).saved);
+      for (const char16_t* extension : {u".svg", u".png"}) {
+        const std::filesystem::path name(base + extension);
+        EXPECT_EQ(ReadBytes(folder.Path() / name), ReadBytes(reference.Path() / name))
+            << name.string();
+      }
+    }
+  }
+}
+
+TEST(ExportMain, SideGivesTheTriangleAndLargeSizes) {
+  TestFolder folder;
+  ASSERT_EQ(ExportMain({u"--side", u"280", u"--out", folder.Path().u16string()}), 0);
+  const std::string svg = ReadBytes(folder.Path() / "Quillane_0_0280x0280.svg");
+  EXPECT_EQ(svg.size(), 316u);
+  EXPECT_NE(svg.find("points=\"38,199 242,199 140,22.330817628\""), std::string::npos);
+
+  // What no window can show: an image of 6000 pixels a side.
+  ASSERT_EQ(ExportMain({u"--side", u"6000", u"--depth", u"5", u"--png", u"--out",
+                        folder.Path().u16string()}),
+            0);
+  const std::string png = ReadBytes(folder.Path() / "Quillane_5_6000x6000.png");
+  ASSERT_GT(png.size(), 24u);
+  EXPECT_EQ(png.substr(12, 4), "IHDR");
+  EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x17\x70\0\0\x17\x70", 8));  // 6000 × 6000
 }
 
 TEST(ExportMain, WritesWhatTheExportsWriteAndAnswersByOutcome) {
