@@ -45,17 +45,6 @@ struct Curve {
   OutlineList& outline;
   std::vector<Direction> directions;
   std::vector<double> lengths;  // by remaining depth
-  bool inside;  // the whole curve lies well inside the image: no clipping, no saturation
-
-  int Truncate(double v) const { return inside ? static_cast<int>(v) : TruncateToPixel(v); }
-
-  void Line(int x0, int y0, int x1, int y1) {
-    if (inside) {
-      DrawRasterLineInside(image, x0, y0, x1, y1, kBlack);
-    } else {
-      DrawRasterLine(image, x0, y0, x1, y1, kBlack);
-    }
-  }
 
   Direction Turn(std::size_t index, double angle) const {
     return index < directions.size() ? directions[index] : MakeDirection(angle);
@@ -70,7 +59,8 @@ struct Curve {
       const double length = lengths[0];
       const double ex = x + length * dir.cosine;
       const double ey = y - length * dir.sine;
-      Line(Truncate(x), Truncate(y), Truncate(ex), Truncate(ey));
+      DrawRasterLine(image, TruncateToPixel(x), TruncateToPixel(y), TruncateToPixel(ex),
+                     TruncateToPixel(ey), kBlack);
       outline.push_back({x, y});
       return;
     }
@@ -103,9 +93,9 @@ struct Curve {
     px[3] = px[2] + l * d2.cosine, py[3] = py[2] - l * d2.sine;
     px[4] = px[3] + l * dir.cosine, py[4] = py[3] - l * dir.sine;
     int tx[5], ty[5];
-    for (int i = 0; i < 5; ++i) tx[i] = Truncate(px[i]), ty[i] = Truncate(py[i]);
+    for (int i = 0; i < 5; ++i) tx[i] = TruncateToPixel(px[i]), ty[i] = TruncateToPixel(py[i]);
     for (int i = 0; i < 4; ++i) {
-      Line(tx[i], ty[i], tx[i + 1], ty[i + 1]);
+      DrawRasterLine(image, tx[i], ty[i], tx[i + 1], ty[i + 1], kBlack);
       outline.push_back({px[i], py[i]});
     }
   }
@@ -116,21 +106,8 @@ struct Curve {
 void DrawKochCurve(RasterImage& image, OutlineList& outline, double x, double y, double angle,
                    double length, int depth) {
   const int steps = depth < 0 ? 0 : depth;
-  // A Koch curve lies within the triangle over its segment whose height is the
-  // segment's length times the root of 3 over 6. When the box around that triangle,
-  // taken on both sides and with a pixel to spare, is inside the image, so is every piece.
   const Direction first = MakeDirection(angle);
-  const double endX = x + length * first.cosine, endY = y - length * first.sine;
-  const double height = 0.2887 * std::fabs(length) + 1;
-  const double midX = (x + endX) / 2, midY = (y + endY) / 2;
-  const double apexX = std::fabs(height * first.sine), apexY = std::fabs(height * first.cosine);
-  const double left = std::fmin(std::fmin(x, endX) - 1, midX - apexX);
-  const double right = std::fmax(std::fmax(x, endX) + 1, midX + apexX);
-  const double top = std::fmin(std::fmin(y, endY) - 1, midY - apexY);
-  const double bottom = std::fmax(std::fmax(y, endY) + 1, midY + apexY);
-  const bool inside = image.pixels != nullptr && left >= 0 && top >= 0 && right < image.width &&
-                      bottom < image.height;
-  Curve curve{image, outline, {}, {}, inside};
+  Curve curve{image, outline, {}, {}};
   curve.lengths.resize(static_cast<std::size_t>(steps) + 1);
   curve.lengths[steps] = length;
   for (int d = steps; d > 0; --d) curve.lengths[d - 1] = curve.lengths[d] / 3;

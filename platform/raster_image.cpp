@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <utility>
 
 bool CreateRasterImage(RasterImage& image, int width, int height, std::uint32_t colour) {
   ReleaseRasterImage(image);
@@ -80,6 +81,38 @@ bool ClipAxis(long long& a0, long long& b0, long long& a1, long long& b1, long l
   return true;
 }
 
+// Bresenham's steps for a line whose ends lie inside the image; rows and columns come
+// out as their runs too.
+void StepLineInside(RasterImage& image, int x0, int y0, int x1, int y1, std::uint32_t colour) {
+  const int dx = x1 > x0 ? x1 - x0 : x0 - x1, dy = y1 > y0 ? y1 - y0 : y0 - y1;
+  const bool yMajor = dy > dx;
+  // Start at the end with the smaller major coordinate.
+  if (yMajor ? y0 > y1 : x0 > x1) {
+    std::swap(x0, x1);
+    std::swap(y0, y1);
+  }
+  const int dMajor = yMajor ? dy : dx, dMinor = yMajor ? dx : dy;
+  const std::ptrdiff_t rowStep = static_cast<std::ptrdiff_t>(image.stride);
+  const std::ptrdiff_t majorStep = yMajor ? rowStep : 3;
+  const std::ptrdiff_t minorStep = yMajor ? (x1 > x0 ? 3 : -3) : (y1 > y0 ? rowStep : -rowStep);
+  std::uint8_t* p = image.pixels.get() + y0 * rowStep + 3 * static_cast<std::ptrdiff_t>(x0);
+  const std::uint8_t blue = colour & 0xFF, green = (colour >> 8) & 0xFF, red = colour >> 16;
+  int error = 2 * dMinor - dMajor;
+  for (int i = 0;; ++i) {
+    p[0] = blue;
+    p[1] = green;
+    p[2] = red;
+    if (i == dMajor) break;
+    if (error >= 0) {
+      p += minorStep;
+      error += 2 * (dMinor - dMajor);
+    } else {
+      error += 2 * dMinor;
+    }
+    p += majorStep;
+  }
+}
+
 }  // namespace
 
 void DrawRasterLine(RasterImage& image, int x0, int y0, int x1, int y1, std::uint32_t colour) {
@@ -102,6 +135,6 @@ void DrawRasterLine(RasterImage& image, int x0, int y0, int x1, int y1, std::uin
   if (!ClipAxis(ax, ay, bx, by, 0, w - 1)) return;
   // An end moved onto a row lies between the two column-clipped ends, so it stays inside.
   if (!ClipAxis(ay, ax, by, bx, 0, h - 1)) return;
-  DrawRasterLineInside(image, static_cast<int>(ax), static_cast<int>(ay), static_cast<int>(bx),
-                       static_cast<int>(by), colour);
+  StepLineInside(image, static_cast<int>(ax), static_cast<int>(ay), static_cast<int>(bx),
+                 static_cast<int>(by), colour);
 }

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <clocale>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 #include "geometry/snowflake_image.h"
