@@ -14,7 +14,6 @@
 #include "export/svg_document.h"
 #include "geometry/snowflake_image.h"
 #include "platform/raster_image.h"
-#include "platform/utf.h"
 
 namespace {
 
@@ -96,8 +95,7 @@ void BM_SvgDocument(benchmark::State& state) {
   const Snowflake s = MakeSnowflake(280, static_cast<int>(state.range(0)));
   std::size_t bytes = 0;
   for (auto _ : state) {
-    std::string utf8 = Utf16ToUtf8(SvgDocument(s.outline));
-    utf8 += "\r\n";
+    const std::string utf8 = TextFileBytes(SvgDocument(s.outline));
     benchmark::DoNotOptimize(utf8.data());
     bytes = utf8.size();
   }
@@ -118,12 +116,13 @@ struct NullSink {
   ~NullSink() { std::fclose(file); }
 };
 
-void BM_PngWrite(benchmark::State& state) {
+// Writes the depth-5 image of the benchmark's side with `write`, over and over.
+void TimePngWriter(benchmark::State& state, bool (*write)(const RasterImage&, std::FILE*)) {
   const Snowflake s = MakeSnowflake(static_cast<int>(state.range(0)), 5);
   NullSink sink;
   for (auto _ : state) {
     std::rewind(sink.file);
-    if (!WritePngStream(s.image, sink.file)) {
+    if (!write(s.image, sink.file)) {
       state.SkipWithError("the PNG could not be written");
       break;
     }
@@ -131,6 +130,8 @@ void BM_PngWrite(benchmark::State& state) {
   }
   state.SetBytesProcessed(state.iterations() * ImageBytes(s.image));
 }
+
+void BM_PngWrite(benchmark::State& state) { TimePngWriter(state, WritePngStream); }
 
 // Bare libpng with the export's settings on the same pixels: the floor of BM_PngWrite.
 bool WriteBarePng(const RasterImage& image, std::FILE* file) {
@@ -159,19 +160,7 @@ bool WriteBarePng(const RasterImage& image, std::FILE* file) {
   return true;
 }
 
-void BM_PngFloor(benchmark::State& state) {
-  const Snowflake s = MakeSnowflake(static_cast<int>(state.range(0)), 5);
-  NullSink sink;
-  for (auto _ : state) {
-    std::rewind(sink.file);
-    if (!WriteBarePng(s.image, sink.file)) {
-      state.SkipWithError("the bare PNG could not be written");
-      break;
-    }
-    std::fflush(sink.file);
-  }
-  state.SetBytesProcessed(state.iterations() * ImageBytes(s.image));
-}
+void BM_PngFloor(benchmark::State& state) { TimePngWriter(state, WriteBarePng); }
 
 // The least of the repetitions beside their median: on a shared machine it is the figure
 // least disturbed by a neighbour, so two equal workloads compare fairly on it.

@@ -96,7 +96,6 @@ target_link_libraries(quillane_libpng PUBLIC ZLIB::ZLIB)
 _quillane_quiet_third_party(quillane_libpng)
 add_library(PNG::PNG ALIAS quillane_libpng)
 
-find_program(QUILLANE_MINGW_OBJDUMP NAMES x86_64-w64-mingw32-objdump objdump)
 
 # --- GoogleTest --------------------------------------------------------------------------
 if(QUILLANE_TESTS)

@@ -75,9 +75,14 @@ std::u16string SvgDocument(const OutlineList& points) {
   return document;
 }
 
-bool WriteTextFile(const std::u16string& path, std::u16string_view text) {
+std::string TextFileBytes(std::u16string_view text) {
   std::string bytes = Utf16ToUtf8(text);
   bytes += "\r\n";
+  return bytes;
+}
+
+bool WriteTextFile(const std::u16string& path, std::u16string_view text) {
+  const std::string bytes = TextFileBytes(text);
   return ReplaceFileContents(path, bytes.data(), bytes.size());
 }
 

@@ -24,7 +24,10 @@ void AppendSvgClose(std::u16string& document);
 // The whole document for an outline.
 std::u16string SvgDocument(const OutlineList& points);
 
-// Writes `text` as UTF-8 followed by CR LF, replacing an existing file. False when the
+// The bytes of a text file: `text` as UTF-8, no byte-order mark, followed by CR LF.
+std::string TextFileBytes(std::u16string_view text);
+
+// Writes TextFileBytes of `text`, replacing an existing file. False when the
 // file cannot be opened, or cannot be written or closed (then no partial file is left).
 bool WriteTextFile(const std::u16string& path, std::u16string_view text);
 

@@ -1,9 +1,7 @@
 // The raster image's memory and the one-pixel line rule that draws into it.
 #include "platform/raster_image.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -52,13 +50,6 @@ std::uint32_t RasterPixel(const RasterImage& image, int x, int y) {
 }
 
 namespace {
-
-void SetPixel(RasterImage& image, int x, int y, std::uint32_t colour) {
-  std::uint8_t* p = image.Row(y) + 3 * static_cast<std::size_t>(x);
-  p[0] = colour & 0xFF;
-  p[1] = (colour >> 8) & 0xFF;
-  p[2] = (colour >> 16) & 0xFF;
-}
 
 // Moves the end (x0, y0) along the line to (x1, y1) until its `along` coordinate is
 // `edge`; the other coordinate is computed as a real and truncated toward zero.
@@ -117,24 +108,12 @@ void StepLineInside(RasterImage& image, int x0, int y0, int x1, int y1, std::uin
 
 void DrawRasterLine(RasterImage& image, int x0, int y0, int x1, int y1, std::uint32_t colour) {
   if (!image.pixels) return;
-  const int w = image.width, h = image.height;
-  if (y0 == y1) {
-    if (y0 < 0 || y0 >= h) return;
-    const int from = std::max(std::min(x0, x1), 0), to = std::min(std::max(x0, x1), w - 1);
-    for (int x = from; x <= to; ++x) SetPixel(image, x, y0, colour);
-    return;
-  }
-  if (x0 == x1) {
-    if (x0 < 0 || x0 >= w) return;
-    const int from = std::max(std::min(y0, y1), 0), to = std::min(std::max(y0, y1), h - 1);
-    for (int y = from; y <= to; ++y) SetPixel(image, x0, y, colour);
-    return;
-  }
-  // 64-bit ends: the differences of two ints do not fit an int.
+  // 64-bit ends: the differences of two ints do not fit an int. Rows and columns are
+  // clipped the same way: an end moves along its own row or column.
   long long ax = x0, ay = y0, bx = x1, by = y1;
-  if (!ClipAxis(ax, ay, bx, by, 0, w - 1)) return;
+  if (!ClipAxis(ax, ay, bx, by, 0, image.width - 1)) return;
   // An end moved onto a row lies between the two column-clipped ends, so it stays inside.
-  if (!ClipAxis(ay, ax, by, bx, 0, h - 1)) return;
+  if (!ClipAxis(ay, ax, by, bx, 0, image.height - 1)) return;
   StepLineInside(image, static_cast<int>(ax), static_cast<int>(ay), static_cast<int>(bx),
                  static_cast<int>(by), colour);
 }
