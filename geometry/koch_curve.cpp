@@ -1,10 +1,13 @@
 // The Koch curve, drawn piece by piece into the image and recorded in the outline.
 #include "geometry/koch_curve.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "geometry/sine_cosine.h"
@@ -15,12 +18,17 @@ namespace {
 // every sub-segment, never accumulated along the curve.
 constexpr double kThirdOfPi = 1.0471975511965976;
 
-// Truncates toward zero, as the line's end pixels are; far-off values saturate rather
-// than overflow, and the line's clipping takes care of them.
-int TruncateToPixel(double v) {
-  constexpr double kLimit = std::numeric_limits<int>::max() / 2;
-  if (!(v > -kLimit)) return -static_cast<int>(kLimit);
-  if (!(v < kLimit)) return static_cast<int>(kLimit);
+// Coordinates within this distance of zero truncate to an int whose differences do not
+// overflow either.
+constexpr double kNearLimit = std::numeric_limits<int>::max() / 2;
+
+// Truncates toward zero, as the line's end pixels are. A curve that may leave the near
+// range saturates its far-off values instead of overflowing; the line's clipping takes
+// care of them.
+int TruncateNear(double v) { return static_cast<int>(v); }
+int TruncateFar(double v) {
+  if (!(v > -kNearLimit)) return -static_cast<int>(kNearLimit);
+  if (!(v < kNearLimit)) return static_cast<int>(kNearLimit);
   return static_cast<int>(v);
 }
 
@@ -30,60 +38,152 @@ struct Direction {
   double sine;
 };
 
-Direction MakeDirection(double angle) { return {angle, Cosine(angle), Sine(angle)}; }
-
 // A piece's direction depends only on the turns taken on the way down to it, so every
 // direction is computed once. Entry i turns right into 2i + 1 (angle - pi/3) and left
 // into 2i + 2 (angle + pi/3), each from its parent's angle exactly as the recursion
 // would, so the cosines and sines are the very values a per-piece call would give.
-// Likewise every piece of one level has the same length.
-struct Curve {
-  RasterImage& image;
-  OutlineList& outline;
-  std::vector<Direction> directions;
-  std::vector<double> lengths;  // by remaining depth
-
-  void Draw(double x, double y, std::size_t turn, int depth) {
-    const Direction& dir = directions[turn];
-    if (depth <= 0) {
-      const double length = lengths[0];
-      const double ex = x + length * dir.cosine;
-      const double ey = y - length * dir.sine;
-      DrawRasterLine(image, TruncateToPixel(x), TruncateToPixel(y), TruncateToPixel(ex),
-                     TruncateToPixel(ey), kBlack);
-      outline.push_back({x, y});
-      return;
+// Many turn sequences land on the same angle to the last bit; each distinct angle gets
+// its cosine and sine, and its two turns, once.
+std::vector<Direction> MakeDirections(double angle, int steps) {
+  struct Distinct {
+    Direction direction;
+    int right = -1, left = -1;  // the distinct angles its turns give, once known
+  };
+  std::vector<Distinct> distinct;
+  distinct.reserve(4 * static_cast<std::size_t>(steps) + 2);
+  const auto find = [&distinct](double a) {
+    for (std::size_t k = 0; k < distinct.size(); ++k) {
+      if (distinct[k].direction.angle == a) return static_cast<int>(k);
     }
-    const double l = lengths[depth - 1];
-    const std::size_t right = 2 * turn + 1, left = 2 * turn + 2;
-    Draw(x, y, turn, depth - 1);
-    // Each start point is chained from the previous one along that piece's own direction.
-    const double x1 = x + l * dir.cosine, y1 = y - l * dir.sine;
-    Draw(x1, y1, right, depth - 1);
-    const double x2 = x1 + l * directions[right].cosine, y2 = y1 - l * directions[right].sine;
-    Draw(x2, y2, left, depth - 1);
-    const double x3 = x2 + l * directions[left].cosine, y3 = y2 - l * directions[left].sine;
-    Draw(x3, y3, turn, depth - 1);
+    distinct.push_back({{a, Cosine(a), Sine(a)}});
+    return static_cast<int>(distinct.size() - 1);
+  };
+  std::vector<int> which((std::size_t{2} << steps) - 1);
+  which[0] = find(angle);
+  for (std::size_t i = 0; 2 * i + 2 < which.size(); ++i) {
+    const int parent = which[i];
+    if (distinct[parent].right < 0) {
+      const double a = distinct[parent].direction.angle;
+      const int right = find(a - kThirdOfPi), left = find(a + kThirdOfPi);
+      distinct[parent].right = right;
+      distinct[parent].left = left;
+    }
+    which[2 * i + 1] = distinct[parent].right;
+    which[2 * i + 2] = distinct[parent].left;
   }
+  std::vector<Direction> directions(which.size());
+  for (std::size_t i = 0; i < which.size(); ++i) directions[i] = distinct[which[i]].direction;
+  return directions;
+}
+
+// Where a step of the curve starts, and the turns taken on the way down to it.
+struct Start {
+  double x;
+  double y;
+  std::size_t turn;
 };
+
+// Splits every step of one level into its four, in drawing order: the first starts where
+// its parent does, and each next start is chained from the one before along that
+// piece's own direction. `length` is the length of the new steps.
+void SplitSteps(const std::vector<Direction>& directions, double length,
+                const std::vector<Start>& steps, std::vector<Start>& next) {
+  next.resize(4 * steps.size());
+  Start* split = next.data();
+  for (const Start& s : steps) {
+    const Direction& dir = directions[s.turn];
+    const std::size_t right = 2 * s.turn + 1, left = 2 * s.turn + 2;
+    const double x1 = s.x + length * dir.cosine, y1 = s.y - length * dir.sine;
+    const double x2 = x1 + length * directions[right].cosine;
+    const double y2 = y1 - length * directions[right].sine;
+    const double x3 = x2 + length * directions[left].cosine;
+    const double y3 = y2 - length * directions[left].sine;
+    split[0] = s;
+    split[1] = {x1, y1, right};
+    split[2] = {x2, y2, left};
+    split[3] = {x3, y3, s.turn};
+    split += 4;
+  }
+}
+
+template <int (*Truncate)(double)>
+void DrawCurve(ShortLinePen& pen, OutlineList& outline, double x, double y, double angle,
+               double length, int steps) {
+  const std::vector<Direction> directions = MakeDirections(angle, steps);
+  const std::size_t first = outline.size();
+  outline.resize(first + (std::size_t{1} << (2 * steps)));
+  OutlinePoint* points = outline.data() + first;
+  if (steps == 0) {
+    // A straight segment: one piece.
+    points[0] = {x, y};
+    pen.Draw({Truncate(x), Truncate(y)}, {Truncate(x + length * directions[0].cosine),
+                                          Truncate(y - length * directions[0].sine)});
+    return;
+  }
+  // The starts of the last step's pieces, found level by level rather than by recursion:
+  // the same arithmetic, without a call per step.
+  std::vector<Start> starts{{x, y, 0}}, next;
+  starts.reserve(std::size_t{1} << (2 * steps - 2));
+  next.reserve(starts.capacity());
+  double l = length;
+  for (int level = steps; level > 1; --level) {
+    l /= 3;
+    SplitSteps(directions, l, starts, next);
+    starts.swap(next);
+  }
+  l /= 3;
+  // The last step: its four pieces end where the next one starts, and the last one ends
+  // along its own direction, as a piece of depth 0 does.
+  for (const Start& s : starts) {
+    const Direction& dir = directions[s.turn];
+    const Direction& right = directions[2 * s.turn + 1];
+    const Direction& left = directions[2 * s.turn + 2];
+    const double x1 = s.x + l * dir.cosine, y1 = s.y - l * dir.sine;
+    const double x2 = x1 + l * right.cosine, y2 = y1 - l * right.sine;
+    const double x3 = x2 + l * left.cosine, y3 = y2 - l * left.sine;
+    const double x4 = x3 + l * dir.cosine, y4 = y3 - l * dir.sine;
+    points[0] = {s.x, s.y};
+    points[1] = {x1, y1};
+    points[2] = {x2, y2};
+    points[3] = {x3, y3};
+    points += 4;
+    const PixelPoint ends[] = {{Truncate(s.x), Truncate(s.y)},
+                               {Truncate(x1), Truncate(y1)},
+                               {Truncate(x2), Truncate(y2)},
+                               {Truncate(x3), Truncate(y3)},
+                               {Truncate(x4), Truncate(y4)}};
+    pen.DrawPolyline(std::span(ends));
+  }
+}
+
+int Steps(int depth) {
+  const int steps = depth < 0 ? 0 : depth;
+  assert(steps <= 15 && "a deeper curve would never finish");
+  return steps;
+}
 
 }  // namespace
 
+int KochPieceReach(double length, int depth) {
+  // A piece's ends truncate at most its length plus one pixel apart.
+  const double piece = std::fabs(length) / std::pow(3.0, Steps(depth));
+  return piece < ShortLinePen::kMaxReach ? static_cast<int>(piece) + 1 : ShortLinePen::kMaxReach;
+}
+
+void DrawKochCurve(ShortLinePen& pen, OutlineList& outline, double x, double y, double angle,
+                   double length, int depth) {
+  const int steps = Steps(depth);
+  // Every point of the curve lies within `length` of its start.
+  const double reach = std::fabs(length) + 1;
+  if (std::fabs(x) + reach < kNearLimit && std::fabs(y) + reach < kNearLimit) {
+    DrawCurve<TruncateNear>(pen, outline, x, y, angle, length, steps);
+  } else {
+    DrawCurve<TruncateFar>(pen, outline, x, y, angle, length, steps);
+  }
+}
+
 void DrawKochCurve(RasterImage& image, OutlineList& outline, double x, double y, double angle,
                    double length, int depth) {
-  const int steps = depth < 0 ? 0 : depth;
-  assert(steps <= 15 && "a deeper curve would never finish");
-  Curve curve{image, outline, {}, {}};
-  curve.lengths.resize(static_cast<std::size_t>(steps) + 1);
-  curve.lengths[steps] = length;
-  for (int d = steps; d > 0; --d) curve.lengths[d - 1] = curve.lengths[d] / 3;
-
-  // One entry for every sequence of turns a piece can be reached by.
-  curve.directions.resize((std::size_t{2} << steps) - 1);
-  curve.directions[0] = MakeDirection(angle);
-  for (std::size_t i = 0; 2 * i + 2 < curve.directions.size(); ++i) {
-    curve.directions[2 * i + 1] = MakeDirection(curve.directions[i].angle - kThirdOfPi);
-    curve.directions[2 * i + 2] = MakeDirection(curve.directions[i].angle + kThirdOfPi);
-  }
-  curve.Draw(x, y, 0, steps);
+  ShortLinePen pen(image, KochPieceReach(length, depth), kBlack);
+  DrawKochCurve(pen, outline, x, y, angle, length, depth);
 }

@@ -10,3 +10,11 @@
 // pixels, and its unrounded start point is appended to `outline`.
 void DrawKochCurve(RasterImage& image, OutlineList& outline, double x, double y, double angle,
                    double length, int depth);
+
+// The same, drawn with a black pen that several curves on one image may share. It is
+// fastest with the reach KochPieceReach gives for the curve.
+void DrawKochCurve(ShortLinePen& pen, OutlineList& outline, double x, double y, double angle,
+                   double length, int depth);
+
+// The reach of a pen that draws every piece of such a curve from its table.
+int KochPieceReach(double length, int depth);

@@ -1,6 +1,7 @@
 // The raster image's memory and the one-pixel line rule that draws into it.
 #include "platform/raster_image.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <new>
@@ -72,9 +73,10 @@ bool ClipAxis(long long& a0, long long& b0, long long& a1, long long& b1, long l
   return true;
 }
 
-// Bresenham's steps for a line whose ends lie inside the image; rows and columns come
-// out as their runs too.
-void StepLineInside(RasterImage& image, int x0, int y0, int x1, int y1, std::uint32_t colour) {
+// Bresenham's steps from (x0, y0) to (x1, y1), both ends included; rows and columns come
+// out as their runs too. `plot` gets every pixel.
+template <class Plot>
+void StepLine(int x0, int y0, int x1, int y1, Plot plot) {
   const int dx = x1 > x0 ? x1 - x0 : x0 - x1, dy = y1 > y0 ? y1 - y0 : y0 - y1;
   const bool yMajor = dy > dx;
   // Start at the end with the smaller major coordinate.
@@ -83,24 +85,21 @@ void StepLineInside(RasterImage& image, int x0, int y0, int x1, int y1, std::uin
     std::swap(y0, y1);
   }
   const int dMajor = yMajor ? dy : dx, dMinor = yMajor ? dx : dy;
-  const std::ptrdiff_t rowStep = static_cast<std::ptrdiff_t>(image.stride);
-  const std::ptrdiff_t majorStep = yMajor ? rowStep : 3;
-  const std::ptrdiff_t minorStep = yMajor ? (x1 > x0 ? 3 : -3) : (y1 > y0 ? rowStep : -rowStep);
-  std::uint8_t* p = image.pixels.get() + y0 * rowStep + 3 * static_cast<std::ptrdiff_t>(x0);
-  const std::uint8_t blue = colour & 0xFF, green = (colour >> 8) & 0xFF, red = colour >> 16;
+  const int majorX = yMajor ? 0 : 1, majorY = yMajor ? 1 : 0;
+  const int minorX = yMajor ? (x1 > x0 ? 1 : -1) : 0, minorY = yMajor ? 0 : (y1 > y0 ? 1 : -1);
   int error = 2 * dMinor - dMajor;
   for (int i = 0;; ++i) {
-    p[0] = blue;
-    p[1] = green;
-    p[2] = red;
+    plot(x0, y0);
     if (i == dMajor) break;
     if (error >= 0) {
-      p += minorStep;
+      x0 += minorX;
+      y0 += minorY;
       error += 2 * (dMinor - dMajor);
     } else {
       error += 2 * dMinor;
     }
-    p += majorStep;
+    x0 += majorX;
+    y0 += majorY;
   }
 }
 
@@ -114,6 +113,36 @@ void DrawRasterLine(RasterImage& image, int x0, int y0, int x1, int y1, std::uin
   if (!ClipAxis(ax, ay, bx, by, 0, image.width - 1)) return;
   // An end moved onto a row lies between the two column-clipped ends, so it stays inside.
   if (!ClipAxis(ay, ax, by, bx, 0, image.height - 1)) return;
-  StepLineInside(image, static_cast<int>(ax), static_cast<int>(ay), static_cast<int>(bx),
-                 static_cast<int>(by), colour);
+  const std::uint8_t blue = colour & 0xFF, green = (colour >> 8) & 0xFF, red = colour >> 16;
+  StepLine(static_cast<int>(ax), static_cast<int>(ay), static_cast<int>(bx), static_cast<int>(by),
+           [&image, blue, green, red](int x, int y) {
+             std::uint8_t* p = image.Row(y) + 3 * static_cast<std::size_t>(x);
+             p[0] = blue;
+             p[1] = green;
+             p[2] = red;
+           });
+}
+
+ShortLinePen::ShortLinePen(RasterImage& image, int reach, std::uint32_t colour)
+    : image_(image),
+      colour_(colour),
+      pixels_(image.pixels.get()),
+      stride_(static_cast<std::ptrdiff_t>(image.stride)),
+      width_(static_cast<unsigned>(image.width)),
+      height_(static_cast<unsigned>(image.height)),
+      reach_(static_cast<unsigned>(std::clamp(reach, static_cast<int>(kMinSlots) - 1, kMaxReach))),
+      blue_(colour & 0xFF),
+      green_((colour >> 8) & 0xFF),
+      red_(colour >> 16) {
+  const int r = static_cast<int>(reach_);
+  for (int down = -r; down <= r; ++down) {
+    for (int across = -r; across <= r; ++across) {
+      std::int32_t* offsets = offsets_ + ((down + r) * kRow + (across + r)) * kSlots;
+      int count = 0;
+      StepLine(0, 0, across, down, [&](int x, int y) {
+        offsets[count++] = static_cast<std::int32_t>(y * stride_ + 3 * x);
+      });
+      for (int k = count; k < static_cast<int>(kSlots); ++k) offsets[k] = offsets[count - 1];
+    }
+  }
 }

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstring>
 #include <set>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -98,6 +101,74 @@ TEST(RasterImage, LinesReplacePixelsAndLeaveTheRestAlone) {
   for (int y = 0; y < 6; ++y)
     for (int x = 0; x < 6; ++x)
       EXPECT_EQ(RasterPixel(image, x, y), x == y ? 0xFF0000u : kBlack) << x << "," << y;
+}
+
+// Every line a pen of each reach tables, drawn from points in the middle, next to each
+// edge and partly outside, must set exactly the pixels DrawRasterLine sets. Widths of
+// 13 and 14 give rows with and without padding.
+TEST(ShortLinePen, DrawsThePixelsOfTheRule) {
+  for (int width : {13, 14}) {
+    for (int reach = 3; reach <= ShortLinePen::kMaxReach; ++reach) {
+      for (auto [x0, y0] : {std::pair{6, 5}, {0, 0}, {width - 1, 10}, {2, 10}, {width - 2, 1}}) {
+        for (int down = -reach - 1; down <= reach + 1; ++down) {
+          for (int across = -reach - 1; across <= reach + 1; ++across) {
+            RasterImage drawn, expected;
+            ASSERT_TRUE(CreateRasterImage(drawn, width, 11, kWhite));
+            ASSERT_TRUE(CreateRasterImage(expected, width, 11, kWhite));
+            ShortLinePen pen(drawn, reach, 0x123456);
+            pen.Draw({x0, y0}, {x0 + across, y0 + down});
+            DrawRasterLine(expected, x0, y0, x0 + across, y0 + down, 0x123456);
+            ASSERT_EQ(0, std::memcmp(drawn.pixels.get(), expected.pixels.get(),
+                                     drawn.stride * drawn.height))
+                << "width " << width << ", reach " << reach << ", from (" << x0 << ", " << y0
+                << ") by (" << across << ", " << down << ")";
+          }
+        }
+      }
+    }
+  }
+}
+
+// A long line in the middle of a polyline goes the slow way, and the short ones after it
+// must still land where the rule puts them, inside the image or clipped at its edge.
+TEST(ShortLinePen, PolylinesMixShortAndLongLines) {
+  const std::vector<std::vector<PixelPoint>> polylines = {
+      {{10, 10}, {12, 13}, {40, 14}, {42, 12}, {45, 12}},
+      {{30, 20}, {32, 22}, {5, 22}, {3, 19}, {1, 19}},
+      {{20, 2}, {21, 0}, {22, -3}, {24, -1}, {26, 1}},
+      {{45, 20}, {47, 21}, {49, 22}, {51, 23}, {53, 22}},
+  };
+  for (const auto& points : polylines) {
+    RasterImage drawn, expected;
+    ASSERT_TRUE(CreateRasterImage(drawn, 48, 24, kWhite));
+    ASSERT_TRUE(CreateRasterImage(expected, 48, 24, kWhite));
+    ShortLinePen pen(drawn, 3, kBlack);
+    pen.DrawPolyline(std::span<const PixelPoint, 5>(points.data(), 5));
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+      DrawRasterLine(expected, points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, kBlack);
+    }
+    EXPECT_EQ(BlackPixels(drawn), BlackPixels(expected))
+        << "from (" << points[0].x << ", " << points[0].y << ")";
+  }
+}
+
+// Ends far beyond the image wrap around in the pen's arithmetic; they must neither
+// overflow nor be taken for short lines.
+TEST(ShortLinePen, FarOffEndsAreClippedNotWrapped) {
+  RasterImage drawn, expected;
+  ASSERT_TRUE(CreateRasterImage(drawn, 8, 8, kWhite));
+  ASSERT_TRUE(CreateRasterImage(expected, 8, 8, kWhite));
+  ShortLinePen pen(drawn, 7, kBlack);
+  const int far = 1 << 30;
+  for (auto [x0, y0, x1, y1] : {std::array{-far, 3, far, 3},
+                                {3, far, 3, -far},
+                                {-far, -far, far - 1, far - 1},
+                                {2147483647, 2, -2147483647 - 1, 2}}) {
+    pen.Draw({x0, y0}, {x1, y1});
+    DrawRasterLine(expected, x0, y0, x1, y1, kBlack);
+  }
+  EXPECT_EQ(BlackPixels(drawn), BlackPixels(expected));
+  EXPECT_FALSE(BlackPixels(drawn).empty());
 }
 
 }  // namespace
