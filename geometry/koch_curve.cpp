@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -42,37 +41,19 @@ struct Direction {
 // direction is computed once. Entry i turns right into 2i + 1 (angle - pi/3) and left
 // into 2i + 2 (angle + pi/3), each from its parent's angle exactly as the recursion
 // would, so the cosines and sines are the very values a per-piece call would give.
-// Many turn sequences land on the same angle to the last bit; each distinct angle gets
-// its cosine and sine, and its two turns, once.
+// Turns that land on an angle already seen, to the last bit, reuse its cosine and sine.
 std::vector<Direction> MakeDirections(double angle, int steps) {
-  struct Distinct {
-    Direction direction;
-    int right = -1, left = -1;  // the distinct angles its turns give, once known
-  };
-  std::vector<Distinct> distinct;
-  distinct.reserve(4 * static_cast<std::size_t>(steps) + 2);
-  const auto find = [&distinct](double a) {
-    for (std::size_t k = 0; k < distinct.size(); ++k) {
-      if (distinct[k].direction.angle == a) return static_cast<int>(k);
-    }
-    distinct.push_back({{a, Cosine(a), Sine(a)}});
-    return static_cast<int>(distinct.size() - 1);
-  };
-  std::vector<int> which((std::size_t{2} << steps) - 1);
-  which[0] = find(angle);
-  for (std::size_t i = 0; 2 * i + 2 < which.size(); ++i) {
-    const int parent = which[i];
-    if (distinct[parent].right < 0) {
-      const double a = distinct[parent].direction.angle;
-      const int right = find(a - kThirdOfPi), left = find(a + kThirdOfPi);
-      distinct[parent].right = right;
-      distinct[parent].left = left;
-    }
-    which[2 * i + 1] = distinct[parent].right;
-    which[2 * i + 2] = distinct[parent].left;
+  std::vector<Direction> directions((std::size_t{2} << steps) - 1);
+  std::vector<Direction> distinct;
+  for (std::size_t i = 0; i < directions.size(); ++i) {
+    const double a = i == 0       ? angle
+                     : i % 2 == 1 ? directions[(i - 1) / 2].angle - kThirdOfPi
+                                  : directions[(i - 2) / 2].angle + kThirdOfPi;
+    auto seen = std::find_if(distinct.begin(), distinct.end(),
+                             [a](const Direction& d) { return d.angle == a; });
+    if (seen == distinct.end()) seen = distinct.insert(distinct.end(), {a, Cosine(a), Sine(a)});
+    directions[i] = *seen;
   }
-  std::vector<Direction> directions(which.size());
-  for (std::size_t i = 0; i < which.size(); ++i) directions[i] = distinct[which[i]].direction;
   return directions;
 }
 
@@ -147,12 +128,12 @@ void DrawCurve(ShortLinePen& pen, OutlineList& outline, double x, double y, doub
     points[2] = {x2, y2};
     points[3] = {x3, y3};
     points += 4;
-    const PixelPoint ends[] = {{Truncate(s.x), Truncate(s.y)},
-                               {Truncate(x1), Truncate(y1)},
-                               {Truncate(x2), Truncate(y2)},
-                               {Truncate(x3), Truncate(y3)},
-                               {Truncate(x4), Truncate(y4)}};
-    pen.DrawPolyline(std::span(ends));
+    const PixelPoint p0{Truncate(s.x), Truncate(s.y)}, p1{Truncate(x1), Truncate(y1)};
+    const PixelPoint p2{Truncate(x2), Truncate(y2)}, p3{Truncate(x3), Truncate(y3)};
+    pen.Draw(p0, p1);
+    pen.Draw(p1, p2);
+    pen.Draw(p2, p3);
+    pen.Draw(p3, {Truncate(x4), Truncate(y4)});
   }
 }
 
@@ -165,9 +146,11 @@ int Steps(int depth) {
 }  // namespace
 
 int KochPieceReach(double length, int depth) {
-  // A piece's ends truncate at most its length plus one pixel apart.
+  // A piece's ends truncate at most its length plus one pixel apart; pieces longer than
+  // any table get a reach beyond it, and a pen that tables nothing.
   const double piece = std::fabs(length) / std::pow(3.0, Steps(depth));
-  return piece < ShortLinePen::kMaxReach ? static_cast<int>(piece) + 1 : ShortLinePen::kMaxReach;
+  return piece < ShortLinePen::kMaxReach ? static_cast<int>(piece) + 1
+                                         : ShortLinePen::kMaxReach + 1;
 }
 
 void DrawKochCurve(ShortLinePen& pen, OutlineList& outline, double x, double y, double angle,

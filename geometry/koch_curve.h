@@ -16,5 +16,6 @@ void DrawKochCurve(RasterImage& image, OutlineList& outline, double x, double y,
 void DrawKochCurve(ShortLinePen& pen, OutlineList& outline, double x, double y, double angle,
                    double length, int depth);
 
-// The reach of a pen that draws every piece of such a curve from its table.
+// The reach of a pen that draws every piece of such a curve from its table; beyond
+// ShortLinePen::kMaxReach when the pieces are too long for one.
 int KochPieceReach(double length, int depth);

@@ -128,13 +128,17 @@ ShortLinePen::ShortLinePen(RasterImage& image, int reach, std::uint32_t colour)
       colour_(colour),
       pixels_(image.pixels.get()),
       stride_(static_cast<std::ptrdiff_t>(image.stride)),
-      width_(static_cast<unsigned>(image.width)),
-      height_(static_cast<unsigned>(image.height)),
       reach_(static_cast<unsigned>(std::clamp(reach, static_cast<int>(kMinSlots) - 1, kMaxReach))),
+      innerWidth_(0),
+      innerHeight_(0),
       blue_(colour & 0xFF),
       green_((colour >> 8) & 0xFF),
       red_(colour >> 16) {
+  // Lines too long for any table: no line is inside, and nothing is tabled.
+  if (reach > kMaxReach) return;
   const int r = static_cast<int>(reach_);
+  innerWidth_ = static_cast<unsigned>(std::max(image.width - 2 * r, 0));
+  innerHeight_ = static_cast<unsigned>(std::max(image.height - 2 * r, 0));
   for (int down = -r; down <= r; ++down) {
     for (int across = -r; across <= r; ++across) {
       std::int32_t* offsets = offsets_ + ((down + r) * kRow + (across + r)) * kSlots;

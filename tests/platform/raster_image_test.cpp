@@ -6,7 +6,6 @@
 #include <array>
 #include <cstring>
 #include <set>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -104,11 +103,12 @@ TEST(RasterImage, LinesReplacePixelsAndLeaveTheRestAlone) {
 }
 
 // Every line a pen of each reach tables, drawn from points in the middle, next to each
-// edge and partly outside, must set exactly the pixels DrawRasterLine sets. Widths of
-// 13 and 14 give rows with and without padding.
+// edge and partly outside, must set exactly the pixels DrawRasterLine sets; so must a
+// pen whose reach is beyond any table. Widths of 13 and 14 give rows with and without
+// padding.
 TEST(ShortLinePen, DrawsThePixelsOfTheRule) {
   for (int width : {13, 14}) {
-    for (int reach = 3; reach <= ShortLinePen::kMaxReach; ++reach) {
+    for (int reach = 3; reach <= ShortLinePen::kMaxReach + 1; ++reach) {
       for (auto [x0, y0] : {std::pair{6, 5}, {0, 0}, {width - 1, 10}, {2, 10}, {width - 2, 1}}) {
         for (int down = -reach - 1; down <= reach + 1; ++down) {
           for (int across = -reach - 1; across <= reach + 1; ++across) {
@@ -129,9 +129,9 @@ TEST(ShortLinePen, DrawsThePixelsOfTheRule) {
   }
 }
 
-// A long line in the middle of a polyline goes the slow way, and the short ones after it
-// must still land where the rule puts them, inside the image or clipped at its edge.
-TEST(ShortLinePen, PolylinesMixShortAndLongLines) {
+// A long line amid short ones goes the slow way, and the short ones after it must still
+// land where the rule puts them, inside the image or clipped at its edge.
+TEST(ShortLinePen, ChainedLinesMixShortAndLongOnes) {
   const std::vector<std::vector<PixelPoint>> polylines = {
       {{10, 10}, {12, 13}, {40, 14}, {42, 12}, {45, 12}},
       {{30, 20}, {32, 22}, {5, 22}, {3, 19}, {1, 19}},
@@ -143,8 +143,8 @@ TEST(ShortLinePen, PolylinesMixShortAndLongLines) {
     ASSERT_TRUE(CreateRasterImage(drawn, 48, 24, kWhite));
     ASSERT_TRUE(CreateRasterImage(expected, 48, 24, kWhite));
     ShortLinePen pen(drawn, 3, kBlack);
-    pen.DrawPolyline(std::span<const PixelPoint, 5>(points.data(), 5));
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+      pen.Draw(points[i], points[i + 1]);
       DrawRasterLine(expected, points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, kBlack);
     }
     EXPECT_EQ(BlackPixels(drawn), BlackPixels(expected))
