@@ -103,18 +103,35 @@ TEST(RasterImage, LinesReplacePixelsAndLeaveTheRestAlone) {
 }
 
 // Every line a pen of each reach tables, drawn from points in the middle, next to each
-// edge and partly outside, must set exactly the pixels DrawRasterLine sets; so must a
-// pen whose reach is beyond any table. Widths of 13 and 14 give rows with and without
-// padding.
+// edge alone, at and just inside the pen's margin, and partly outside, must set exactly
+// the pixels DrawRasterLine sets; so must a pen whose reach is beyond any table. Widths
+// of 29 and 30 give rows with and without padding.
 TEST(ShortLinePen, DrawsThePixelsOfTheRule) {
-  for (int width : {13, 14}) {
+  const int height = 25;
+  for (int width : {29, 30}) {
     for (int reach = 3; reach <= ShortLinePen::kMaxReach + 1; ++reach) {
-      for (auto [x0, y0] : {std::pair{6, 5}, {0, 0}, {width - 1, 10}, {2, 10}, {width - 2, 1}}) {
+      const int midX = width / 2, midY = height / 2;
+      const std::pair<int, int> starts[] = {{midX, midY},
+                                            {0, 0},
+                                            {width - 1, height - 1},
+                                            {1, midY},
+                                            {width - 2, midY},
+                                            {midX, 1},
+                                            {midX, height - 2},
+                                            {reach, midY},
+                                            {reach - 1, midY},
+                                            {width - 1 - reach, midY},
+                                            {width - reach, midY},
+                                            {midX, reach},
+                                            {midX, reach - 1},
+                                            {midX, height - 1 - reach},
+                                            {midX, height - reach}};
+      for (auto [x0, y0] : starts) {
         for (int down = -reach - 1; down <= reach + 1; ++down) {
           for (int across = -reach - 1; across <= reach + 1; ++across) {
             RasterImage drawn, expected;
-            ASSERT_TRUE(CreateRasterImage(drawn, width, 11, kWhite));
-            ASSERT_TRUE(CreateRasterImage(expected, width, 11, kWhite));
+            ASSERT_TRUE(CreateRasterImage(drawn, width, height, kWhite));
+            ASSERT_TRUE(CreateRasterImage(expected, width, height, kWhite));
             ShortLinePen pen(drawn, reach, 0x123456);
             pen.Draw({x0, y0}, {x0 + across, y0 + down});
             DrawRasterLine(expected, x0, y0, x0 + across, y0 + down, 0x123456);
